@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace tavrik {
 namespace {
@@ -33,6 +34,21 @@ ByteFile::ByteFile(const std::string& path) {
 
 ByteFile::~ByteFile() {
   if (fd_ >= 0) ::close(fd_);
+}
+
+void ByteFile::ReadThrough(std::uint8_t delimiter, std::vector<std::uint8_t>& out) {
+  for (;;) {
+    if (next_ == end_) Refill();
+    const auto* found = static_cast<const std::uint8_t*>(
+        std::memchr(next_, delimiter, static_cast<std::size_t>(end_ - next_)));
+    const std::uint8_t* stop = found != nullptr ? found : end_;
+    out.insert(out.end(), next_, stop);
+    next_ = stop;
+    if (found != nullptr) {
+      ++next_;
+      return;
+    }
+  }
 }
 
 void ByteFile::Fill() {

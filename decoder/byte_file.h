@@ -32,6 +32,12 @@ class ByteFile {
     return *next_++;
   }
 
+  // Appends the bytes before the next `delimiter` to `out` and consumes the
+  // delimiter: what ReadByte calls up to the delimiter would give, read in
+  // bulk. Throws like ReadByte when the file ends first, after appending
+  // the bytes there were.
+  void ReadThrough(std::uint8_t delimiter, std::vector<std::uint8_t>& out);
+
   // True when every byte has been read.
   bool AtEnd() {
     if (next_ == end_) Fill();

@@ -75,7 +75,7 @@ std::string FormatUnixTime(std::uint64_t seconds, const std::string& pattern) {
 
 std::string DateTimeText(std::uint64_t seconds, const DateTimeFormat& format) {
   std::string text = FormatUnixTime(seconds, format.short_date);
-  if (seconds % kSecondsPerDay != 0) text += " " + FormatUnixTime(seconds, format.long_time);
+  if (seconds % kSecondsPerDay != 0) text += ' ' + FormatUnixTime(seconds, format.long_time);
   return text;
 }
 

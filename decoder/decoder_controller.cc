@@ -11,6 +11,8 @@
 
 namespace tavrik {
 
+using namespace std::string_literals;
+
 DecoderController::DecoderController(DecoderView& view, DateTimeFormat format)
     : view_(view), format_(std::move(format)) {}
 
@@ -86,11 +88,11 @@ void DecoderController::Open() {
     return;
   }
   slots_.StatusText.text = " Telemetry data ";
-  slots_.FrameCountText.text = " This file contains  " + std::to_string(frame_count) +
+  slots_.FrameCountText.text = " This file contains  "s + std::to_string(frame_count) +
                                (frame_count == 1 ? "  frame" : "  frames");
   selected_frame_ = 1;
   slots_.LogoVisible = false;
-  slots_.FrameNumberText.text = "1";
+  slots_.FrameNumberText.text = std::to_string(selected_frame_);
   calcula();
 }
 
@@ -98,9 +100,12 @@ void DecoderController::ReadCapture(ByteFile& file) {
   // The telemetry frames cannot hold more bytes than the file.
   records_.StoredFrames.ReserveBytes(file.Size());
   try {
-    ReadRecords(file, records_, [this](std::int32_t frame_count, bool telemetry) {
-      slots_.FrameCountText.text = std::to_string(frame_count);
+    bool first_record = true;
+    ReadRecords(file, records_, [&](std::int32_t frame_count, bool telemetry) {
+      // The count shown changes only with a telemetry frame.
+      if (telemetry || first_record) slots_.FrameCountText.text = std::to_string(frame_count);
       if (telemetry) slots_.DecodedHeading.text = " Decoded data : ";
+      first_record = false;
       view_.RecordRead();
     });
   } catch (const DecoderError&) {

@@ -77,17 +77,22 @@ std::string FormHexFilePath(const std::string& decoder_directory, const std::str
 
 void WriteHexFile(const std::string& path, std::int32_t frame_count, const HexTextList& frames) {
   TemporaryFile file(path);
-  std::string buffer;
-  buffer.reserve(kWriteBufferSize + 1024);
+  std::vector<char> buffer(kWriteBufferSize);
+  std::size_t used = 0;
   for (std::int32_t i = 0; i < frame_count; ++i) {
-    for (std::uint8_t byte : frames.Bytes(static_cast<std::size_t>(i))) AppendHexByte(buffer, byte);
-    buffer += "\r\n";
-    if (buffer.size() >= kWriteBufferSize) {
-      file.Write(buffer.data(), buffer.size());
-      buffer.clear();
+    const std::span<const std::uint8_t> frame = frames.Bytes(static_cast<std::size_t>(i));
+    const std::size_t line_size = frame.size() * 3 + 2;
+    if (buffer.size() - used < line_size) {
+      file.Write(buffer.data(), used);
+      used = 0;
+      if (buffer.size() < line_size) buffer.resize(line_size);
     }
+    char* end = WriteHexText(frame, buffer.data() + used);
+    *end++ = '\r';
+    *end++ = '\n';
+    used = static_cast<std::size_t>(end - buffer.data());
   }
-  file.Write(buffer.data(), buffer.size());
+  file.Write(buffer.data(), used);
   file.CommitAs(path);
 }
 

@@ -1,7 +1,19 @@
 #include "hex_text.h"
 
+#include <array>
+#include <cstring>
+
 namespace tavrik {
 namespace {
+
+// "00 " to "FF ", so that a byte costs one table look-up.
+constexpr std::array<std::array<char, 3>, 256> kHexTokens = [] {
+  std::array<std::array<char, 3>, 256> tokens{};
+  for (std::size_t byte = 0; byte < 256; ++byte) {
+    tokens[byte] = {kHexDigits[byte >> 4], kHexDigits[byte & 0x0F], ' '};
+  }
+  return tokens;
+}();
 
 int UppercaseHexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -11,10 +23,17 @@ int UppercaseHexDigitValue(char c) {
 
 }  // namespace
 
+char* WriteHexText(std::span<const std::uint8_t> bytes, char* out) {
+  for (std::uint8_t byte : bytes) {
+    std::memcpy(out, kHexTokens[byte].data(), 3);
+    out += 3;
+  }
+  return out;
+}
+
 HexText ToHexText(std::span<const std::uint8_t> bytes) {
-  HexText text;
-  text.reserve(bytes.size() * 3);
-  for (std::uint8_t byte : bytes) AppendHexByte(text, byte);
+  HexText text(bytes.size() * 3, '\0');
+  WriteHexText(bytes, text.data());
   return text;
 }
 

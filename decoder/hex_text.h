@@ -19,11 +19,9 @@ using HexText = std::string;
 
 inline constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-// Appends the hex pair of `byte` and one space to `text`.
-inline void AppendHexByte(std::string& text, std::uint8_t byte) {
-  const char token[3] = {kHexDigits[byte >> 4], kHexDigits[byte & 0x0F], ' '};
-  text.append(token, 3);
-}
+// Writes the HexText of `bytes` (3 characters a byte) from `out` on;
+// returns the end of what it wrote.
+char* WriteHexText(std::span<const std::uint8_t> bytes, char* out);
 
 HexText ToHexText(std::span<const std::uint8_t> bytes);
 

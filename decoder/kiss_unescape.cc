@@ -1,21 +1,23 @@
 #include "kiss_unescape.h"
 
+#include <algorithm>
+
 #include "kiss.h"
 
 namespace tavrik {
 
 void KissUnescape(std::span<const std::uint8_t> stored, std::vector<std::uint8_t>& out) {
-  for (std::size_t i = 0; i < stored.size(); ++i) {
-    if (stored[i] != kFesc) {
-      out.push_back(stored[i]);
-      continue;
-    }
-    if (++i == stored.size()) break;
-    if (stored[i] == kTfend) {
+  auto next = stored.begin();
+  for (;;) {
+    const auto escape = std::find(next, stored.end(), kFesc);
+    out.insert(out.end(), next, escape);
+    if (escape == stored.end() || escape + 1 == stored.end()) return;
+    if (escape[1] == kTfend) {
       out.push_back(kFend);
-    } else if (stored[i] == kTfesc) {
+    } else if (escape[1] == kTfesc) {
       out.push_back(kFesc);
     }
+    next = escape + 2;
   }
 }
 

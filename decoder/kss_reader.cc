@@ -17,9 +17,10 @@ bool IsTelemetry(const std::vector<std::uint8_t>& data) {
 
 // Reads one record's data, after its command byte, up to its closing FEND.
 void ReadRecordData(ByteFile& file, std::uint8_t command, std::vector<std::uint8_t>& data) {
+  if (command != kTimestampCommand) return file.ReadThrough(kFend, data);
   for (;;) {
     const std::uint8_t byte = file.ReadByte();
-    if (command == kTimestampCommand && byte == 0x00) {
+    if (byte == 0x00) {
       data.push_back(byte);
       for (std::size_t i = 1; i < kRawRunLength; ++i) data.push_back(file.ReadByte());
       // The byte after a raw run closes the record or is lost.
