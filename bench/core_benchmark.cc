@@ -26,7 +26,8 @@ const std::filesystem::path& CapturePath() {
     std::filesystem::path file = std::filesystem::current_path() / "benchmark-100MB.kss";
     if (!std::filesystem::exists(file) || std::filesystem::file_size(file) < kCaptureBytes) {
       std::ofstream out(file, std::ios::binary);
-      tavrik::capture::GenerateCapture({.seed = 1, .frames = 0, .target_bytes = kCaptureBytes}, out);
+      tavrik::capture::GenerateCapture({.seed = 1, .frames = 0, .target_bytes = kCaptureBytes},
+                                       out);
       if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
     }
     return file;

@@ -30,7 +30,8 @@ std::tm CalendarTime(std::uint64_t seconds) {
   const std::int64_t year = year_of_era + era * 400 + (month <= 2 ? 1 : 0);
 
   const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  static constexpr int kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+  static constexpr int kDaysBeforeMonth[12] = {0,   31,  59,  90,  120, 151,
+                                               181, 212, 243, 273, 304, 334};
 
   std::tm time{};
   time.tm_year = static_cast<int>(year - 1900);

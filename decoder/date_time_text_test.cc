@@ -13,10 +13,10 @@ TEST(DateTimeTextTest, WritesUnixTimeWithoutTimeZone) {
       {0, "1970-01-01"},  // exact midnight shows no time
       {1, "1970-01-01 00:00:01"},
       {0x626D1234, "2022-04-30 10:40:52"},
-      {951782400, "2000-02-29"},                  // a leap day of a century year
+      {951782400, "2000-02-29"},  // a leap day of a century year
       {4102444799, "2099-12-31 23:59:59"},
-      {0xFFFFFFFF, "2106-02-07 06:28:15"},        // the largest on-board time
-      {281474976710, "10889-08-02 05:31:50"},     // the largest reception time
+      {0xFFFFFFFF, "2106-02-07 06:28:15"},     // the largest on-board time
+      {281474976710, "10889-08-02 05:31:50"},  // the largest reception time
   };
   for (const auto& c : cases) EXPECT_EQ(DateTimeText(c.seconds, DateTimeFormat::Iso8601()), c.iso);
 }

@@ -24,11 +24,11 @@ void DecoderController::Initialise() {
 
 void DecoderController::apaga() {
   slots_.LogoVisible = true;
-  for (TextSlot* slot : {&slots_.StatusText, &slots_.RxDateText, &slots_.FrameCountText,
-                         &slots_.ChoosePrompt, &slots_.FrameNumberText, &slots_.DecodedHeading,
-                         &slots_.OnboardTimeText, &slots_.MillisecondsText, &slots_.BatteryText,
-                         &slots_.SystemCurrentText, &slots_.SolarCurrentText,
-                         &slots_.PaTemperatureText}) {
+  for (TextSlot* slot :
+       {&slots_.StatusText, &slots_.RxDateText, &slots_.FrameCountText, &slots_.ChoosePrompt,
+        &slots_.FrameNumberText, &slots_.DecodedHeading, &slots_.OnboardTimeText,
+        &slots_.MillisecondsText, &slots_.BatteryText, &slots_.SystemCurrentText,
+        &slots_.SolarCurrentText, &slots_.PaTemperatureText}) {
     slot->visible = false;
   }
   slots_.FrameSelector.visible = false;
@@ -49,8 +49,7 @@ void DecoderController::Open() {
   for (TextSlot* slot : {&slots_.ChoosePrompt, &slots_.OnboardTimeText, &slots_.FrameNumberText,
                          &slots_.FrameCountText, &slots_.StatusText, &slots_.DecodedHeading,
                          &slots_.MillisecondsText, &slots_.SystemCurrentText, &slots_.BatteryText,
-                         &slots_.RxDateText, &slots_.SolarCurrentText,
-                         &slots_.PaTemperatureText}) {
+                         &slots_.RxDateText, &slots_.SolarCurrentText, &slots_.PaTemperatureText}) {
     slot->visible = true;
   }
   slots_.FrameSelector.visible = true;
@@ -128,7 +127,8 @@ void DecoderController::Select(std::int32_t position) {
 
 void DecoderController::calcula() {
   const std::size_t index = static_cast<std::size_t>(selected_frame_ - 1);
-  if (std::optional<std::string> text = RxDateText(records_.TimestampRecords.Bytes(index), format_)) {
+  if (std::optional<std::string> text =
+          RxDateText(records_.TimestampRecords.Bytes(index), format_)) {
     slots_.RxDateText.text = std::move(*text);
   }
   DecodeTelemetryFields(telemetry_frames_.Bytes(index), format_, slots_);

@@ -81,7 +81,7 @@ class DecoderController {
   DecoderView& view_;
   const DateTimeFormat format_;
   DisplaySlots slots_;
-  KssRecords records_;  // StoredFrames, TimestampRecords, FrameCount
+  KssRecords records_;            // StoredFrames, TimestampRecords, FrameCount
   HexTextList telemetry_frames_;  // entry i is the un-escaped StoredFrames entry i
   std::int32_t selected_frame_ = 1;
   std::string decoder_directory_;

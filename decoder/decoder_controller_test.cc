@@ -39,12 +39,18 @@ class ScriptedView : public DecoderView {
 Names VisibleSlots(const DisplaySlots& s) {
   Names names;
   const std::pair<const char*, const TextSlot*> texts[] = {
-      {"StatusText", &s.StatusText},           {"RxDateText", &s.RxDateText},
-      {"FrameCountText", &s.FrameCountText},   {"ChoosePrompt", &s.ChoosePrompt},
-      {"FrameNumberText", &s.FrameNumberText}, {"DecodedHeading", &s.DecodedHeading},
-      {"OnboardTimeText", &s.OnboardTimeText}, {"MillisecondsText", &s.MillisecondsText},
-      {"BatteryText", &s.BatteryText},         {"SystemCurrentText", &s.SystemCurrentText},
-      {"SolarCurrentText", &s.SolarCurrentText}, {"PaTemperatureText", &s.PaTemperatureText}};
+      {"StatusText", &s.StatusText},
+      {"RxDateText", &s.RxDateText},
+      {"FrameCountText", &s.FrameCountText},
+      {"ChoosePrompt", &s.ChoosePrompt},
+      {"FrameNumberText", &s.FrameNumberText},
+      {"DecodedHeading", &s.DecodedHeading},
+      {"OnboardTimeText", &s.OnboardTimeText},
+      {"MillisecondsText", &s.MillisecondsText},
+      {"BatteryText", &s.BatteryText},
+      {"SystemCurrentText", &s.SystemCurrentText},
+      {"SolarCurrentText", &s.SolarCurrentText},
+      {"PaTemperatureText", &s.PaTemperatureText}};
   for (const auto& [name, slot] : texts) {
     if (slot->visible) names.insert(name);
   }
@@ -53,7 +59,7 @@ Names VisibleSlots(const DisplaySlots& s) {
   return names;
 }
 
-const Names kFieldSlots = {"OnboardTimeText", "MillisecondsText", "BatteryText",
+const Names kFieldSlots = {"OnboardTimeText",   "MillisecondsText", "BatteryText",
                            "SystemCurrentText", "SolarCurrentText", "PaTemperatureText"};
 
 Names Union(Names a, const Names& b) {
@@ -61,13 +67,19 @@ Names Union(Names a, const Names& b) {
   return a;
 }
 
-const Names kOneFrameLook = Union(kFieldSlots, {"StatusText", "RxDateText", "FrameCountText", "DecodedHeading"});
-const Names kSeveralFramesLook = Union(kOneFrameLook, {"ChoosePrompt", "FrameNumberText", "FrameSelector"});
+const Names kOneFrameLook =
+    Union(kFieldSlots, {"StatusText", "RxDateText", "FrameCountText", "DecodedHeading"});
+const Names kSeveralFramesLook =
+    Union(kOneFrameLook, {"ChoosePrompt", "FrameNumberText", "FrameSelector"});
 const Names kReadingLook = Union(kSeveralFramesLook, {"Logo"});
 
 TelemetryFields Fields(std::uint16_t battery_mv) {
-  return {.milliseconds = 123, .onboard_time = 0x626D1234, .solar_current = 200,
-          .system_current = 300, .battery_voltage = battery_mv, .pa_temperature = 250};
+  return {.milliseconds = 123,
+          .onboard_time = 0x626D1234,
+          .solar_current = 200,
+          .system_current = 300,
+          .battery_voltage = battery_mv,
+          .pa_temperature = 250};
 }
 
 class DecoderControllerTest : public ::testing::Test {
@@ -187,7 +199,8 @@ TEST_F(DecoderControllerTest, FilesWithoutTelemetryShowOnlyTheStatus) {
     std::string status;
   } cases[] = {
       {"empty.kss", {}, true, "   is not a valid file !"},
-      {"other.kss", CaptureBuilder().NumericTimestamp(1).DataRecord(std::vector<std::uint8_t>{1, 2}).Bytes(),
+      {"other.kss",
+       CaptureBuilder().NumericTimestamp(1).DataRecord(std::vector<std::uint8_t>{1, 2}).Bytes(),
        false, "  This KSS file is not TAVRIK telemetry !  "},
   };
   for (const auto& c : cases) {
@@ -199,7 +212,8 @@ TEST_F(DecoderControllerTest, FilesWithoutTelemetryShowOnlyTheStatus) {
     EXPECT_EQ(slots().FileNameLine.text, path);
     EXPECT_EQ(slots().StatusText.text, (c.status_names_the_file ? path : "") + c.status) << c.name;
     EXPECT_EQ(controller_.FrameCount(), 0);
-    EXPECT_EQ(controller_.HexFilePath(), (run_dir_.path() / c.name).replace_extension(".HEX").string());
+    EXPECT_EQ(controller_.HexFilePath(),
+              (run_dir_.path() / c.name).replace_extension(".HEX").string());
   }
 }
 

@@ -50,8 +50,6 @@ std::optional<std::vector<std::uint8_t>> ParseHexText(std::string_view text) {
   return bytes;
 }
 
-bool IsWellFormedHexText(std::string_view text) {
-  return ParseHexText(text).has_value();
-}
+bool IsWellFormedHexText(std::string_view text) { return ParseHexText(text).has_value(); }
 
 }  // namespace tavrik

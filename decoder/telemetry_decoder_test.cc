@@ -15,14 +15,16 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes SampleFrame() {
   Bytes frame(52, 0x00);
   const std::pair<std::size_t, Bytes> fields[] = {
-      {4, {0x16, 0x2A}}, {6, {0x00, 0x7B}},  {8, {0x62, 0x6D, 0x12, 0x34}}, {40, {0x00, 0xC8}},
-      {42, {0x01, 0x2C}}, {44, {0x0F, 0xA0}}, {50, {0x00, 0xFA}}};
-  for (const auto& [offset, bytes] : fields) std::copy(bytes.begin(), bytes.end(), frame.begin() + offset);
+      {4, {0x16, 0x2A}},  {6, {0x00, 0x7B}},  {8, {0x62, 0x6D, 0x12, 0x34}},
+      {40, {0x00, 0xC8}}, {42, {0x01, 0x2C}}, {44, {0x0F, 0xA0}},
+      {50, {0x00, 0xFA}}};
+  for (const auto& [offset, bytes] : fields)
+    std::copy(bytes.begin(), bytes.end(), frame.begin() + offset);
   return frame;
 }
 
 std::vector<std::string> FieldTexts(const DisplaySlots& slots) {
-  return {slots.OnboardTimeText.text, slots.MillisecondsText.text, slots.BatteryText.text,
+  return {slots.OnboardTimeText.text,   slots.MillisecondsText.text, slots.BatteryText.text,
           slots.SystemCurrentText.text, slots.SolarCurrentText.text, slots.PaTemperatureText.text};
 }
 
@@ -58,11 +60,13 @@ TEST(TelemetryDecoderTest, ShortFrameKeepsTheTextsBeforeTheMissingField) {
     std::size_t length;
     std::vector<std::string> texts;
   } cases[] = {
-      {46, {" On-board unix time : 2022-04-30 10:40:52", "+123 ms", " Battery voltage:   4.000 V",
-            " Total system current:  300 mA", " Total solar panel current:  200 mA", "Label15"}},
+      {46,
+       {" On-board unix time : 2022-04-30 10:40:52", "+123 ms", " Battery voltage:   4.000 V",
+        " Total system current:  300 mA", " Total solar panel current:  200 mA", "Label15"}},
       // Bytes 8 and 9 alone hold the on-board time: 0x626D seconds.
-      {10, {" On-board unix time : 1970-01-01 06:59:57", "+123 ms", "Label9", "Label8", "Label13",
-            "Label15"}},
+      {10,
+       {" On-board unix time : 1970-01-01 06:59:57", "+123 ms", "Label9", "Label8", "Label13",
+        "Label15"}},
       {0, {"Label3", "Label7", "Label9", "Label8", "Label13", "Label15"}},
   };
   for (const auto& c : cases) {

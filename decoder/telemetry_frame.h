@@ -14,12 +14,12 @@ struct FieldLocation {
   std::size_t width;
 };
 
-inline constexpr FieldLocation kMillisecondsField{6, 2};      // ms after the on-board time
-inline constexpr FieldLocation kOnboardTimeField{8, 4};       // Unix seconds
-inline constexpr FieldLocation kSolarCurrentField{40, 2};     // mA
-inline constexpr FieldLocation kSystemCurrentField{42, 2};    // mA
-inline constexpr FieldLocation kBatteryVoltageField{44, 2};   // mV
-inline constexpr FieldLocation kPaTemperatureField{50, 2};    // 0.1 degC
+inline constexpr FieldLocation kMillisecondsField{6, 2};     // ms after the on-board time
+inline constexpr FieldLocation kOnboardTimeField{8, 4};      // Unix seconds
+inline constexpr FieldLocation kSolarCurrentField{40, 2};    // mA
+inline constexpr FieldLocation kSystemCurrentField{42, 2};   // mA
+inline constexpr FieldLocation kBatteryVoltageField{44, 2};  // mV
+inline constexpr FieldLocation kPaTemperatureField{50, 2};   // 0.1 degC
 
 // True when at least the first byte of `field` lies inside `frame`.
 inline bool HasField(std::span<const std::uint8_t> frame, FieldLocation field) {

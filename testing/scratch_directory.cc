@@ -24,7 +24,8 @@ std::string ScratchDirectory::WriteFile(const std::string& name,
                                         std::span<const std::uint8_t> bytes) const {
   const std::filesystem::path file = path_ / name;
   std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
   return file.string();
 }
@@ -32,7 +33,8 @@ std::string ScratchDirectory::WriteFile(const std::string& name,
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path.string());
-  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in),
+                                   std::istreambuf_iterator<char>());
 }
 
 }  // namespace tavrik::testing
