@@ -96,8 +96,6 @@ void DecoderController::Open() {
 }
 
 void DecoderController::ReadCapture(ByteFile& file) {
-  // The telemetry frames cannot hold more bytes than the file.
-  records_.StoredFrames.ReserveBytes(file.Size());
   try {
     bool first_record = true;
     ReadRecords(file, records_, [&](std::int32_t frame_count, bool telemetry) {
