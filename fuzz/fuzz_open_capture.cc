@@ -162,7 +162,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   CheckLists(controller);
   CheckSelector(controller);
-  const std::filesystem::path hex_path = workspace.directory.path() / kHexName;
+  // The decoder directory as Initialise found it, which may spell the
+  // scratch directory differently (a temporary directory behind a link).
+  const std::filesystem::path hex_path =
+      std::filesystem::path(workspace.initialised.DecoderDirectory()) / kHexName;
   Require(controller.HexFilePath() == hex_path.string(),
           "the .HEX file goes to the decoder directory");
 
