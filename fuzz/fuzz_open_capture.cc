@@ -13,6 +13,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "decoder/decoder_controller.h"
 #include "decoder/hex_text.h"
@@ -185,6 +186,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (written) CheckHexFile(controller, hex_path);
   CheckNoStrayFiles(workspace.directory.path());
+  Require(tavrik::testing::ReadFileBytes(workspace.view.path()) ==
+              std::vector<std::uint8_t>(data, data + size),
+          "the capture itself is left as it was");
   CheckLists(controller);
   return 0;
 }
