@@ -16,6 +16,7 @@
 
 #include "capture/capture_generator.h"
 #include "decoder/decoder_controller.h"
+#include "decoder/path_view.h"
 
 namespace {
 
@@ -35,15 +36,6 @@ const std::filesystem::path& CapturePath() {
   return path;
 }
 
-class FileView : public tavrik::DecoderView {
- public:
-  explicit FileView(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> ChooseFile(const std::string&) override { return path_; }
-
- private:
-  std::string path_;
-};
-
 double PeakResidentBytes() {
   struct rusage usage;
   getrusage(RUSAGE_SELF, &usage);
@@ -53,7 +45,7 @@ double PeakResidentBytes() {
 void BM_OpenAndWriteHex(benchmark::State& state) {
   const std::filesystem::path capture = CapturePath();
   const double file_bytes = static_cast<double>(std::filesystem::file_size(capture));
-  FileView view(capture.string());
+  tavrik::PathView view(capture.string());
   for (auto _ : state) {
     tavrik::DecoderController controller(view, tavrik::DateTimeFormat::Iso8601());
     controller.Initialise();

@@ -11,17 +11,10 @@
 #include "cli/usage_text.h"
 #include "decoder/decoder_controller.h"
 #include "decoder/hex_file.h"
+#include "decoder/path_view.h"
 
 namespace tavrik::cli {
 namespace {
-
-// The window's file dialog, answered from the command line.
-class CommandLineView : public DecoderView {
- public:
-  std::optional<std::string> ChooseFile(const std::string&) override { return path; }
-
-  std::string path;
-};
 
 // Decodes the files one after the other through one controller, as one
 // window would open them.
@@ -45,7 +38,7 @@ class FileDecoder {
   }
 
   const Options& options_;
-  CommandLineView view_;
+  PathView view_;  // the file dialog, answered from the command line
   DecoderController controller_;
   std::ostream& out_;
   std::ostream& err_;
@@ -58,7 +51,7 @@ std::string FrameErrorMessage(std::int32_t frame_number, const DecoderError& err
 bool FileDecoder::Decode(const std::string& path) {
   bool ok = true;
   bool read = true;
-  view_.path = path;
+  view_.SetPath(path);
   try {
     controller_.Open();
   } catch (const DecoderError& error) {

@@ -8,26 +8,19 @@
 
 #include "capture/capture_builder.h"
 #include "decoder/decoder_controller.h"
+#include "decoder/path_view.h"
 #include "testing/scratch_directory.h"
+#include "testing/telemetry_fields.h"
 
 namespace tavrik::cli {
 namespace {
 
 using capture::CaptureBuilder;
-using capture::TelemetryFields;
+using testing::Fields;
 using Bytes = std::vector<std::uint8_t>;
 using Lines = std::vector<std::string>;
 
 constexpr char kInvalidField[] = "'$' is not a valid integer value";
-
-TelemetryFields Fields(std::uint16_t battery_mv) {
-  return {.milliseconds = 123,
-          .onboard_time = 0x626D1234,
-          .solar_current = 200,
-          .system_current = 300,
-          .battery_voltage = battery_mv,
-          .pa_temperature = 250};
-}
 
 // A telemetry frame that ends after `length` bytes.
 Bytes ShortFrame(std::uint16_t battery_mv, std::size_t length) {
@@ -287,14 +280,7 @@ TEST_F(DecodeCommandTest, FrameAfterAShortOneIsDecodedAgain) {
 // The reference: the .HEX file the window's Write makes for `path`, or
 // nothing when its Write command is not enabled after Open.
 std::optional<Bytes> WindowHexFile(const std::string& path) {
-  class View : public DecoderView {
-   public:
-    explicit View(std::string path) : path_(std::move(path)) {}
-    std::optional<std::string> ChooseFile(const std::string&) override { return path_; }
-
-   private:
-    std::string path_;
-  } view(path);
+  PathView view(path);
   testing::ScratchDirectory directory;
   const std::filesystem::path start = std::filesystem::current_path();
   std::filesystem::current_path(directory.path());

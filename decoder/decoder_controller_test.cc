@@ -10,12 +10,13 @@
 #include "capture/capture_builder.h"
 #include "number_text.h"
 #include "testing/scratch_directory.h"
+#include "testing/telemetry_fields.h"
 
 namespace tavrik {
 namespace {
 
 using capture::CaptureBuilder;
-using capture::TelemetryFields;
+using testing::Fields;
 using Names = std::set<std::string>;
 
 // A window whose file dialog answers from a script.
@@ -72,15 +73,6 @@ const Names kOneFrameLook =
 const Names kSeveralFramesLook =
     Union(kOneFrameLook, {"ChoosePrompt", "FrameNumberText", "FrameSelector"});
 const Names kReadingLook = Union(kSeveralFramesLook, {"Logo"});
-
-TelemetryFields Fields(std::uint16_t battery_mv) {
-  return {.milliseconds = 123,
-          .onboard_time = 0x626D1234,
-          .solar_current = 200,
-          .system_current = 300,
-          .battery_voltage = battery_mv,
-          .pa_temperature = 250};
-}
 
 class DecoderControllerTest : public ::testing::Test {
  protected:

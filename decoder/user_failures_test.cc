@@ -15,32 +15,18 @@
 
 #include "capture/capture_builder.h"
 #include "decoder_controller.h"
+#include "path_view.h"
 #include "testing/scratch_directory.h"
+#include "testing/telemetry_fields.h"
 
 namespace tavrik {
 namespace {
 
 namespace fs = std::filesystem;
 using capture::CaptureBuilder;
-using capture::TelemetryFields;
-
-// A window whose file dialog always picks `path`.
-class PathView : public DecoderView {
- public:
-  std::optional<std::string> ChooseFile(const std::string&) override { return path; }
-  std::string path;
-};
+using testing::Fields;
 
 bool RunningAsRoot() { return ::geteuid() == 0; }
-
-TelemetryFields Fields(std::uint16_t battery_mv) {
-  return {.milliseconds = 123,
-          .onboard_time = 0x626D1234,
-          .solar_current = 200,
-          .system_current = 300,
-          .battery_voltage = battery_mv,
-          .pa_temperature = 250};
-}
 
 CaptureBuilder Frames(int count) {
   CaptureBuilder capture;
@@ -120,7 +106,7 @@ class UserFailuresTest : public ::testing::Test {
 
   // Opens `path`; the message the user is shown, if any.
   std::string Open(const std::string& path) {
-    view_.path = path;
+    view_.SetPath(path);
     try {
       controller_.Open();
     } catch (const DecoderError& error) {

@@ -17,6 +17,7 @@
 
 #include "decoder/decoder_controller.h"
 #include "decoder/hex_text.h"
+#include "decoder/path_view.h"
 #include "fuzz/reference_unescape.h"
 #include "testing/scratch_directory.h"
 
@@ -37,17 +38,6 @@ void Require(bool holds, const char* property) {
   std::abort();
 }
 
-// A window whose file dialog always picks the capture.
-class CaptureView : public tavrik::DecoderView {
- public:
-  explicit CaptureView(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> ChooseFile(const std::string&) override { return path_; }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 // The process's scratch directory, holding the capture and the .HEX file,
 // and a controller initialised once with that directory as its decoder
 // directory. Each input runs on a fresh copy of that controller, so that
@@ -63,7 +53,7 @@ struct Workspace {
   }
 
   tavrik::testing::ScratchDirectory directory;
-  CaptureView view;
+  tavrik::PathView view;  // its file dialog always picks the capture
   DecoderController initialised;
 };
 

@@ -20,6 +20,7 @@
 #include "Unit1.h"
 #include "application_setup.h"
 #include "capture/capture_generator.h"
+#include "decoder/path_view.h"
 #include "testing/scratch_directory.h"
 
 namespace {
@@ -30,16 +31,6 @@ double SecondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The controller's view with no window: the dialog always answers `path`.
-class FixedFileView : public tavrik::DecoderView {
- public:
-  explicit FixedFileView(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> ChooseFile(const std::string&) override { return path_; }
-
- private:
-  std::string path_;
-};
-
 struct Times {
   double open = 0;
   double write = 0;
@@ -47,7 +38,7 @@ struct Times {
 };
 
 Times TimeCore(const std::string& capture) {
-  FixedFileView view(capture);
+  tavrik::PathView view(capture);
   tavrik::DecoderController controller(view, tavrik::DateTimeFormat::Iso8601());
   controller.Initialise();
   Times times;
