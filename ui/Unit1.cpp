@@ -221,7 +221,7 @@ void TForm1::Run(const std::function<void()>& operation) {
 
 void TForm1::ReportError(QString message) {
   if (!message.endsWith(u'.')) message += u'.';
-  QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), message,
                   QMessageBox::Ok, this);
   present_error_(box);
 }

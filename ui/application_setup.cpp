@@ -5,7 +5,7 @@
 namespace tavrik::ui {
 
 void SetUpApplication(QApplication& application) {
-  application.setApplicationDisplayName(QString::fromLatin1(kApplicationDisplayName));
+  application.setApplicationName(QString::fromLatin1(kApplicationName));
   application.setWindowIcon(ProgramIcon());
 }
 

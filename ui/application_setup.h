@@ -8,7 +8,9 @@
 
 namespace tavrik::ui {
 
-inline constexpr char kApplicationDisplayName[] = "TAVRIK Simple beacon decoder";
+// The application's name rather than its display name: Qt would append a
+// display name to every window caption on X11 and Wayland.
+inline constexpr char kApplicationName[] = "TAVRIK Simple beacon decoder";
 
 void SetUpApplication(QApplication& application);
 
