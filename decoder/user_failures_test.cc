@@ -291,6 +291,28 @@ TEST_F(UserFailuresTest, CaptureCutOffAtEveryByte) {
   }
 }
 
+// A capture larger than the block the reader takes from the file at a time
+// (1 MiB): a record that a block ends inside reads as if it were whole,
+// wherever in it the block ends. Fuzzing never makes files this large.
+TEST_F(UserFailuresTest, RecordsCutByTheReadersBlocksReadWhole) {
+  constexpr std::size_t kBlock = 1 << 20;
+  CaptureBuilder group;
+  group.NumericTimestamp(0x01807A1BC0DB).Telemetry(Fields(0xDBC0), 0xC0);
+  ASSERT_EQ(Open(files_.WriteFile("group.kss", group.Bytes())), "");
+  const std::vector<std::string> frames = Entries(controller_.StoredFrames());
+  const std::vector<std::string> timestamps = Entries(controller_.TimestampRecords());
+
+  for (std::size_t seam = 0; seam < group.Bytes().size(); ++seam) {
+    // A record of filler, no telemetry, puts the block's end `seam` bytes
+    // into the group.
+    CaptureBuilder capture;
+    capture.DataRecord(std::vector<std::uint8_t>(kBlock - seam - 3, 0x11)).Raw(group.Bytes());
+    ASSERT_EQ(Open(files_.WriteFile("large.kss", capture.Bytes())), "") << "seam at " << seam;
+    EXPECT_EQ(Entries(controller_.StoredFrames()), frames) << "seam at " << seam;
+    EXPECT_EQ(Entries(controller_.TimestampRecords()), timestamps) << "seam at " << seam;
+  }
+}
+
 // A large file that is no capture, without a single FEND: its one record
 // never ends. Reading it must fail at the end of the file, not hang.
 TEST_F(UserFailuresTest, LargeFileWithoutFend) {
