@@ -30,6 +30,6 @@ write_seed_corpus() {
 fuzz_run_figures() {
   local executions status
   executions=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$1" | grep -o '[0-9]*$' || true)
-  status=$(grep -E '^#[0-9]+.*cov: ' "$1" | tail -n 1 | grep -oE '(cov|ft): [0-9]+' | tr '\n' ' ' || true)
+  status=$(grep -E '^#[0-9]+.*cov: ' "$1" | tail -n 1 | grep -oE '(cov|ft): [0-9]+' | paste -sd ' ' || true)
   echo "executions: ${executions:-?}  ${status:-no status line}"
 }
