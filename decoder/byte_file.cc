@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -28,7 +29,9 @@ ByteFile::ByteFile(const std::string& path) {
     throw FileError(EISDIR);
   }
   size_ = static_cast<std::uint64_t>(status.st_size);
-  buffer_.resize(kBufferSize);
+  // A small file needs no large buffer; one that grows while it is read is
+  // read in more blocks.
+  buffer_.resize(static_cast<std::size_t>(std::clamp<std::uint64_t>(size_, 1, kBufferSize)));
   next_ = end_ = buffer_.data();
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <vector>
@@ -77,7 +78,11 @@ std::string FormHexFilePath(const std::string& decoder_directory, const std::str
 
 void WriteHexFile(const std::string& path, std::int32_t frame_count, const HexTextList& frames) {
   TemporaryFile file(path);
-  std::vector<char> buffer(kWriteBufferSize);
+  // Every line is its frame's text and CR LF.
+  const std::uint64_t file_size =
+      frames.TotalBytes() * 3 + 2 * static_cast<std::uint64_t>(std::max(frame_count, 0));
+  std::vector<char> buffer(
+      static_cast<std::size_t>(std::clamp<std::uint64_t>(file_size, 1, kWriteBufferSize)));
   std::size_t used = 0;
   for (std::int32_t i = 0; i < frame_count; ++i) {
     const std::span<const std::uint8_t> frame = frames.Bytes(static_cast<std::size_t>(i));
