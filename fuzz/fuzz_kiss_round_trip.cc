@@ -24,7 +24,7 @@ void Require(bool holds, const char* property) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
   const std::vector<std::uint8_t> escaped = tavrik::capture::KissEscape(bytes);
-  Require(std::find(escaped.begin(), escaped.end(), tavrik::capture::kFend) == escaped.end(),
+  Require(std::find(escaped.begin(), escaped.end(), tavrik::kFend) == escaped.end(),
           "the escaped form holds no FEND");
 
   std::vector<std::uint8_t> unescaped;

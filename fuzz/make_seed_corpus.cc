@@ -16,10 +16,10 @@ namespace {
 
 using tavrik::capture::CaptureBuilder;
 using tavrik::capture::TelemetryFields;
+using tavrik::kFend;
+using tavrik::kFesc;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint8_t kFend = 0xC0;
-constexpr std::uint8_t kFesc = 0xDB;
 
 TelemetryFields PlainFields() {
   return {.milliseconds = 667,
@@ -81,7 +81,7 @@ std::vector<Seed> HandMadeSeeds() {
   every_kind.NumericTimestamp(0x01807A1BC0DB).Telemetry(PlainFields());
   every_kind.TextTimestamp("2022-04-30 11:00:00.000 UTC").Telemetry(PlainFields(), kFend);
   every_kind.DataRecord(Bytes{1, 2, 3})
-      .DataRecord(Bytes{1, 2, 3}, tavrik::capture::kTimestampCommand);
+      .DataRecord(Bytes{1, 2, 3}, tavrik::kTimestampCommand);
   every_kind.DataRecord(tavrik::capture::TelemetryFrameBytes(PlainFields()), 0x05);
   every_kind.DataRecord(shifted_marker);
 

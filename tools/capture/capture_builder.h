@@ -11,10 +11,9 @@
 #include <string_view>
 #include <vector>
 
-namespace tavrik::capture {
+#include "decoder/kiss.h"
 
-inline constexpr std::uint8_t kDataFrameCommand = 0x00;
-inline constexpr std::uint8_t kTimestampCommand = 0x09;
+namespace tavrik::capture {
 
 // Length of the telemetry frame TelemetryFrameBytes makes; the beacon's
 // last field ends at byte 51.

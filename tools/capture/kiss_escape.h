@@ -8,12 +8,9 @@
 #include <span>
 #include <vector>
 
-namespace tavrik::capture {
+#include "decoder/kiss.h"
 
-inline constexpr std::uint8_t kFend = 0xC0;
-inline constexpr std::uint8_t kFesc = 0xDB;
-inline constexpr std::uint8_t kTfend = 0xDC;
-inline constexpr std::uint8_t kTfesc = 0xDD;
+namespace tavrik::capture {
 
 // The escaped form of `bytes`.
 std::vector<std::uint8_t> KissEscape(std::span<const std::uint8_t> bytes);
